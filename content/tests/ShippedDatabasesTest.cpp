@@ -1,0 +1,1 @@
+// Checks of the shipped content files: written by the content author.
