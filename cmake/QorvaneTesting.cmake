@@ -20,6 +20,7 @@ function(qorvane_add_test name)
     QORVANE_BINARY_DIR="${PROJECT_BINARY_DIR}/bin"
     QORVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name}
+    TEST_PREFIX "${name}."
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
 endfunction()
