@@ -1,6 +1,7 @@
 #include "app/TFrmmain.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,13 +17,28 @@
 #include <QVBoxLayout>
 
 #include "app/CommandTable.h"
+#include "app/ExitConfirmation.h"
+#include "app/OutsideLinks.h"
+#include "app/ReportPrinting.h"
+#include "app/ResultFileCommands.h"
+#include "app/TAbout.h"
+#include "app/TFrm_NanNv.h"
+#include "app/TFrm_servers.h"
 #include "app/ResultMemo.h"
+#include "app/platform/BrowserPane.h"
 #include "app/platform/ClickableLabel.h"
 #include "app/platform/CommandGuard.h"
 #include "app/platform/Fonts.h"
 #include "app/platform/GradientPanel.h"
+#include "app/platform/ModalWindow.h"
+#include "app/platform/ShowInfo.h"
 #include "app/platform/SvgPicture.h"
+#include "calendar/ui/TFRM_Date.h"
 #include "content/ContentDb.h"
+#include "netname/ui/TFrmWangming.h"
+#include "numbers/ui/TFrmQQhm.h"
+#include "numbers/ui/TFrm_SJcs.h"
+#include "numbers/ui/TFrm_onther.h"
 #include "signs/SignReport.h"
 
 namespace qorvane {
@@ -156,6 +172,7 @@ TFrmmain::TFrmmain(MainWindowServices services, QWidget* parent)
   setCentralWidget(central);
 
   BuildStatusBar();
+  printing_ = std::make_unique<ReportPrinting>(services_.printerTarget);
 
   // Client area 792 × 566, centred on the screen.
   resize(792, 566);
@@ -163,6 +180,8 @@ TFrmmain::TFrmmain(MainWindowServices services, QWidget* parent)
     QRect area = screen->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
   }
+
+  FormCreate();
 }
 
 TFrmmain::~TFrmmain() = default;
@@ -424,44 +443,104 @@ void TFrmmain::dxBarButton55Click() {}
 
 // ---- result text operations ----
 
-void TFrmmain::dxBarButton1Click() {}
-void TFrmmain::dxBarButton2Click() {}
+void TFrmmain::dxBarButton1Click() {
+  RunCommand([this] { OpenResult(*RzMemo1, this); });
+}
+void TFrmmain::dxBarButton2Click() {
+  RunCommand([this] { SaveResult(*RzMemo1, SaveDialog1FileName_, this); });
+}
 void TFrmmain::dxBarButton16Click() { dxBarButton2Click(); }
-void TFrmmain::dxBarButton61Click() {}
-void TFrmmain::dxBarButton3Click() {}
-void TFrmmain::RzBitBtnprintClick() {}
+void TFrmmain::dxBarButton61Click() {
+  RunCommand([this] { printing_->PageSetup(RzMemo1->lines(), RzMemo1->font(), this); });
+}
+void TFrmmain::dxBarButton3Click() {
+  RunCommand([this] { printing_->Print(RzMemo1->lines(), RzMemo1->font()); });
+}
+void TFrmmain::RzBitBtnprintClick() { dxBarButton3Click(); }
 
 // ---- exit ----
 
-void TFrmmain::dxBarButton5Click() {}
+void TFrmmain::dxBarButton5Click() {
+  RunCommand([this] {
+    if (ConfirmExit(*services_.homePageStore, this)) QuitAndOpenMakerHomePage();
+  });
+}
+
+void TFrmmain::closeEvent(QCloseEvent* event) {
+  // After a confirmed exit, quitting closes the window once more: it goes.
+  if (exitConfirmed_) {
+    event->accept();
+    return;
+  }
+  bool confirmed = false;
+  RunCommand([&] { confirmed = ConfirmExit(*services_.homePageStore, this); });
+  if (!confirmed) {
+    event->ignore();
+    return;
+  }
+  QuitAndOpenMakerHomePage();
+  event->accept();
+}
+
+void TFrmmain::QuitAndOpenMakerHomePage() {
+  exitConfirmed_ = true;
+  services_.quitApplication();
+  services_.shellOpener->Open(ShellWay::InternetExplorer, QString::fromUtf8(kMakerHomePage));
+}
 
 // ---- dialogs ----
 
-void TFrmmain::dxBarButton19Click() {}
-void TFrmmain::dxBarButton22Click() {}
-void TFrmmain::dxBarButton23Click() {}
-void TFrmmain::dxBarButton82Click() {}
-void TFrmmain::dxBarButton39Click() {}
-void TFrmmain::dxBarButton43Click() {}
-void TFrmmain::dxBarButton53Click() {}
-void TFrmmain::dxBarButton45Click() {}
-void TFrmmain::dxBarButton47Click() {}
+void TFrmmain::dxBarButton19Click() {
+  RunCommand([this] { OpenModal<TFrm_SJcs>(services_.contentDirectory); });
+}
+void TFrmmain::dxBarButton22Click() {
+  RunCommand([] { OpenModal<TFrmQQhm>(); });
+}
+void TFrmmain::dxBarButton23Click() {
+  RunCommand([] { OpenModal<TFrm_onther>(); });
+}
+void TFrmmain::dxBarButton82Click() {
+  RunCommand([] { OpenModal<TFrmWangming>(); });
+}
+void TFrmmain::dxBarButton39Click() {
+  RunCommand([] { OpenModal<TFrm_NanNv>(); });
+}
+void TFrmmain::dxBarButton43Click() {
+  RunCommand([this] { OpenModal<TFRM_Date>(this, SystemToday); });
+}
+void TFrmmain::dxBarButton53Click() {
+  RunCommand([] { OpenModal<TFrm_servers>(); });
+}
+void TFrmmain::dxBarButton45Click() {
+  RunCommand([this] { OpenModal<TAbout>(*services_.shellOpener); });
+}
+void TFrmmain::dxBarButton47Click() {
+  // There is nothing to download: the answer is always the same, offline too.
+  RunCommand([] { ShowInfo(QStringLiteral("感谢你的使用,软件是最新版无需升级!")); });
+}
 
 // ---- outside links ----
 
-void TFrmmain::dxBarButton63Click() {}
-void TFrmmain::dxBarButton64Click() {}
+void TFrmmain::OpenLink(const char* handler) {
+  RunCommand([this, handler] {
+    const OutsideLink& link = OutsideLinkOf(handler);
+    services_.shellOpener->Open(link.way, QString::fromUtf8(link.address));
+  });
+}
+
+void TFrmmain::dxBarButton63Click() { OpenLink("dxBarButton63Click"); }
+void TFrmmain::dxBarButton64Click() { OpenLink("dxBarButton64Click"); }
 void TFrmmain::dxBarButton134Click() { dxBarButton60Click(); }
-void TFrmmain::dxBarButton60Click() {}
-void TFrmmain::dxBarButton44Click() {}
-void TFrmmain::Label2Click() {}
-void TFrmmain::Label3Click() {}
-void TFrmmain::Label4Click() {}
-void TFrmmain::Label5Click() {}
-void TFrmmain::Label22Click() {}
-void TFrmmain::Label26Click() {}
-void TFrmmain::Label27Click() {}
-void TFrmmain::Label28Click() {}
-void TFrmmain::RzStatusPanekkClick() {}
+void TFrmmain::dxBarButton60Click() { OpenLink("dxBarButton60Click"); }
+void TFrmmain::dxBarButton44Click() { OpenLink("dxBarButton44Click"); }
+void TFrmmain::Label2Click() { OpenLink("Label2Click"); }
+void TFrmmain::Label3Click() { OpenLink("Label3Click"); }
+void TFrmmain::Label4Click() { OpenLink("Label4Click"); }
+void TFrmmain::Label5Click() { OpenLink("Label5Click"); }
+void TFrmmain::Label22Click() { OpenLink("Label22Click"); }
+void TFrmmain::Label26Click() { OpenLink("Label26Click"); }
+void TFrmmain::Label27Click() { OpenLink("Label27Click"); }
+void TFrmmain::Label28Click() { OpenLink("Label28Click"); }
+void TFrmmain::RzStatusPanekkClick() { OpenLink("RzStatusPanekkClick"); }
 
 }  // namespace qorvane

@@ -2,6 +2,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "app/MainWindowServices.h"
@@ -12,13 +14,16 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 
 namespace qorvane {
 
+class BrowserPane;
 class ClickableLabel;
 class GradientPanel;
 class ResultMemo;
 class SvgPicture;
+class ReportPrinting;
 
 // The main window: menu, banner strip, link column, sign strip, result area,
 // button strip and status bar. It computes nothing itself; every command
@@ -64,6 +69,18 @@ class TFrmmain : public QMainWindow {
   // command opens them.
   QString ADOQname;
   QString ADOteam;
+
+  // The banner panes (BannerRotation.cpp): each exists only while its switch
+  // is on; the timers step them.
+  BrowserPane* EmbeddedWB1 = nullptr;  // main-area pane, in RzPanel4
+  BrowserPane* EmbeddedWB2 = nullptr;  // top pane, over the banner strip RzPanel1
+  QTimer* Timer1 = nullptr;            // steps the top pane
+  QTimer* Timer2 = nullptr;            // steps the main-area pane
+  int TopIndex() const { return TopIndex_; }
+  int MainIndex() const { return MainIndex_; }
+  int LastLineIndex() const { return LastLineIndex_; }
+  int MainEnabled() const { return MainEnabled_; }
+  int TopEnabled() const { return TopEnabled_; }
 
  public slots:
   // 系统
@@ -118,9 +135,14 @@ class TFrmmain : public QMainWindow {
   virtual void Label27Click();
   virtual void Label28Click();
   virtual void RzStatusPanekkClick();
+  // Banner timers
+  void Timer1Timer();
+  void Timer2Timer();
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Closing the window asks first, once (FormCloseQuery).
+  void closeEvent(QCloseEvent* event) override;
   void FormShow();
 
   const MainWindowServices& services() const { return services_; }
@@ -140,6 +162,27 @@ class TFrmmain : public QMainWindow {
 
   MainWindowServices services_;
   QString SignName_;
+
+  // Banner start-up: downloads the list and the flags, makes the switched-on
+  // panes and starts the timers.
+  void FormCreate();
+  std::vector<std::string> BannerLines_;  // the list as Memo1 holds it, line by line
+  std::unique_ptr<BrowserPane> mainPane_;
+  std::unique_ptr<BrowserPane> topPane_;
+  int TopIndex_ = 0;
+  int MainIndex_ = 0;
+  int LastLineIndex_ = -1;
+  int MainEnabled_ = 0;
+  int TopEnabled_ = 0;
+
+  // Result text operations and exit.
+  void OpenLink(const char* handler);
+  void QuitAndOpenMakerHomePage();
+  // SaveDialog1's file name: empty at the first save, then the last path chosen.
+  QString SaveDialog1FileName_;
+  std::unique_ptr<ReportPrinting> printing_;
+  // Set once an exit is confirmed, so that the close that follows asks no more.
+  bool exitConfirmed_ = false;
 };
 
 }  // namespace qorvane

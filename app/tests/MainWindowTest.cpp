@@ -26,6 +26,7 @@ namespace {
 MainWindowServices ServicesIn(const std::filesystem::path& directory) {
   MainWindowServices services;
   services.contentDirectory = directory;
+  services.bannerServer.clear();  // no banner downloads: the banners have tests of their own
   return services;
 }
 

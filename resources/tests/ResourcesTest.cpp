@@ -39,6 +39,9 @@ const std::vector<Picture> kPictures = {
     {"icons/chat.svg", 16, 16},        {"icons/products.svg", 16, 16},
     {"icons/home.svg", 16, 16},        {"icons/about.svg", 16, 16},
     {"icons/upgrade.svg", 16, 16},
+    {"question.svg", 41, 44},          {"about-figure.svg", 153, 149},
+    {"people.svg", 41, 41},            {"telephone.svg", 41, 41},
+    {"penguin.svg", 41, 41},           {"boygirl-article.svg", 578, 370},
 };
 
 QString ResourcePath(const Picture& picture) {

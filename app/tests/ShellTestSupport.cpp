@@ -1,0 +1,59 @@
+#include "app/tests/ShellTestSupport.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <QTimer>
+#include <fstream>
+#include <sstream>
+
+#include "app/platform/IniHomePageStore.h"
+
+namespace qorvane::testing {
+
+ShellFixture::ShellFixture()
+    : iniFile(QString::fromStdString((dir.path() / "config" / "homepage.ini").string())),
+      pdf(QString::fromStdString((dir.path() / "report.pdf").string())) {
+  shell->log = &log;
+}
+
+MainWindowServices ShellFixture::services() {
+  MainWindowServices services;
+  services.contentDirectory = QORVANE_BINARY_DIR;
+  services.shellOpener = shell;
+  services.homePageStore = std::make_shared<IniHomePageStore>(iniFile);
+  services.printerTarget = [this] {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdf);
+    return printer;
+  };
+  services.quitApplication = [this] {
+    ++quits;
+    log << QStringLiteral("quit");
+  };
+  return services;
+}
+
+void AnswerNextModal(std::function<void(QWidget*)> answer, int turns) {
+  QTimer::singleShot(0, [answer, turns] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      answer(modal);
+    } else if (turns > 1) {
+      AnswerNextModal(answer, turns - 1);  // not open yet: look again on the next turn
+    }
+  });
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream buffer;
+  buffer << in.rdbuf();
+  return buffer.str();
+}
+
+}  // namespace qorvane::testing
