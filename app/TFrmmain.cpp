@@ -190,6 +190,12 @@ void TFrmmain::BuildMenu() {
   dxBarManager1 = menuBar();
   dxBarManager1->setObjectName(QStringLiteral("dxBarManager1"));
   dxBarManager1->setFixedHeight(22);
+  // An office-like bar: a soft blue band, a warm highlight under the mouse.
+  dxBarManager1->setStyleSheet(QStringLiteral(
+      "QMenuBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #F6FAFF, stop:1 #C9DDF6);"
+      " border-bottom: 1px solid #9EBBE0; }"
+      "QMenuBar::item { background: transparent; padding: 2px 6px; }"
+      "QMenuBar::item:selected, QMenuBar::item:pressed { background: #FFE8A6; border: 1px solid #C9A85C; }"));
   QMap<QString, QMenu*> menus;
   for (const char* title : MainMenuTitles()) {
     menus[QString::fromUtf8(title)] = dxBarManager1->addMenu(QString::fromUtf8(title));

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "app/TFrmmain.h"
 
@@ -8,8 +10,14 @@ int main(int argc, char** argv) {
   // for before the application object exists. It costs nothing unused.
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
+  // No display name: the window system would append it to every caption.
   QApplication::setApplicationName(QStringLiteral("Qorvane"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Qorvane"));
+  // The program speaks Chinese; so should Qt's own buttons and dialogs (确定,
+  // 取消, the file, print and page-setup dialogs).
+  QTranslator qtTranslator;
+  if (qtTranslator.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTranslator);
+  }
   qorvane::TFrmmain Frmmain;
   Frmmain.show();
   return app.exec();

@@ -6,12 +6,12 @@ QORVANE_RUN_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev qt6-webengine-dev qt6-qpa-plugins libgl-dev
   libsqlite3-dev libsqlitecpp-dev
-  fonts-wqy-microhei
+  fonts-wqy-microhei qt6-translations-l10n
 )
 # What the tests need on top.
 QORVANE_TEST_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  poppler-utils
+  poppler-utils desktop-file-utils
 )
 
 # ensure_packages PACKAGE...: installs what is missing with apt-get when running

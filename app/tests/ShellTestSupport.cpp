@@ -19,6 +19,7 @@ ShellFixture::ShellFixture()
 MainWindowServices ShellFixture::services() {
   MainWindowServices services;
   services.contentDirectory = QORVANE_BINARY_DIR;
+  services.bannerServer.clear();  // no banner downloads: they have tests of their own
   services.shellOpener = shell;
   services.homePageStore = std::make_shared<IniHomePageStore>(iniFile);
   services.printerTarget = [this] {
