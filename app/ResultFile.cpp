@@ -9,33 +9,8 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
-// The length of the UTF-8 sequence that starts with `lead` (1 for a stray byte).
-std::size_t SequenceLength(unsigned char lead) {
-  if (lead >= 0xF0) return 4;
-  if (lead >= 0xE0) return 3;
-  if (lead >= 0xC0) return 2;
-  return 1;
-}
-
 // One line to GBK, '?' for each character that GBK cannot take.
-std::string LineToGbk(std::string_view line) {
-  try {
-    return Utf8ToGbk(line);
-  } catch (const EncodingError&) {
-  }
-  std::string out;
-  for (std::size_t i = 0; i < line.size();) {
-    std::size_t length = SequenceLength(static_cast<unsigned char>(line[i]));
-    if (i + length > line.size()) length = line.size() - i;
-    try {
-      out += Utf8ToGbk(line.substr(i, length));
-    } catch (const EncodingError&) {
-      out += '?';
-    }
-    i += length;
-  }
-  return out;
-}
+std::string LineToGbk(std::string_view line) { return Utf8ToGbkReplacing(line); }
 
 bool IsAscii(std::string_view bytes) {
   for (char c : bytes) {

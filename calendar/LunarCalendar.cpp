@@ -1,6 +1,5 @@
 #include "calendar/LunarCalendar.h"
 
-#include <array>
 #include <cstdint>
 #include <cstdlib>
 
@@ -15,35 +14,32 @@ using namespace std::chrono;
 
 constexpr int WindowMonths = 16;
 
-// The sixteen lunar months that begin with the one containing 1 January,
-// unpacked from a LunarYearTable entry. months[k] is the number of the k-th
-// month of the window, negative for a leap month (months[16] is only the
-// successor of the last one); lengths[k] is its length in days.
+// One LunarYearTable entry, read in place: the window of sixteen lunar months
+// that begins with the one containing 1 January. The months are walked only as
+// far as a date needs, without unpacking the whole window first: the
+// conversion runs for every day a calendar draws.
 struct LunarWindow {
-    std::array<int, WindowMonths + 1> months{};
-    std::array<int, WindowMonths> lengths{};
-    int dayOfNewYear = 0;  // the lunar day of 1 January
-};
+    explicit LunarWindow(std::uint32_t entry)
+        : firstMonth((entry >> 24) & 0x80u ? 12 : 11),
+          dayOfNewYear(static_cast<int>((entry >> 24) & 0x7Fu)),
+          lengthBits((entry >> 8) & 0xFFFFu),
+          leapMonth(static_cast<int>(entry & 0xFFu)) {}
 
-LunarWindow UnpackWindow(std::uint32_t entry) {
-    const unsigned b0 = entry >> 24;
-    const unsigned lengthBits = (entry >> 8) & 0xFFFFu;
-    const int leapMonth = static_cast<int>(entry & 0xFFu);
+    // Length in days of month k of the window (bit 15 is the first month).
+    int Length(int k) const { return (lengthBits >> (15 - k)) & 1u ? 30 : 29; }
 
-    LunarWindow window;
-    window.dayOfNewYear = static_cast<int>(b0 & 0x7Fu);
-    window.months[0] = (b0 & 0x80u) ? 12 : 11;
-    for (int k = 0; k < WindowMonths; ++k) {
-        window.lengths[k] = (lengthBits >> (15 - k)) & 1u ? 30 : 29;
-        const int month = window.months[k];
-        if (leapMonth != 0 && month == leapMonth) {
-            window.months[k + 1] = -leapMonth;  // the leap month follows its regular month
-        } else {
-            window.months[k + 1] = std::abs(month) % 12 + 1;  // after 腊月 comes 正月
-        }
+    // The month after `month` (negative for a leap month): the leap month
+    // follows its regular month, and after 腊月 comes 正月.
+    int Next(int month) const {
+        if (leapMonth != 0 && month == leapMonth) return -leapMonth;
+        return std::abs(month) % 12 + 1;
     }
-    return window;
-}
+
+    int firstMonth;    // 12 or 11, the month containing 1 January
+    int dayOfNewYear;  // the lunar day of 1 January
+    unsigned lengthBits;
+    int leapMonth;
+};
 
 int DaysSinceNewYear(year_month_day date) {
     return (sys_days{date} - sys_days{date.year() / January / 1}).count();
@@ -60,7 +56,7 @@ int GregorianToLunar(year_month_day date) {
     const int y = static_cast<int>(date.year());
     if (y < LunarTableFirstYear || y > LunarTableLastYear) return 0;
 
-    const LunarWindow window = UnpackWindow(LunarYearTable[y - LunarTableFirstYear]);
+    const LunarWindow window(LunarYearTable[y - LunarTableFirstYear]);
     const int e = DaysSinceNewYear(date);
 
     // Still in the month that contains 1 January. Whether that month is a leap
@@ -68,21 +64,23 @@ int GregorianToLunar(year_month_day date) {
     // of that year (0 before 1901, which keeps the month regular). The
     // look-back never recurses further: 31 December lies far past the first
     // month of its own window.
-    const int daysLeftInFirstMonth = window.lengths[0] - window.dayOfNewYear;
+    const int daysLeftInFirstMonth = window.Length(0) - window.dayOfNewYear;
     if (e <= daysLeftInFirstMonth) {
         const bool leap = GregorianToLunar(year{y - 1} / December / 31) < 0;
-        const int month = leap ? -window.months[0] : window.months[0];
+        const int month = leap ? -window.firstMonth : window.firstMonth;
         return LunarCode(month, window.dayOfNewYear + e);
     }
 
     // f counts the days of the year that lie before month k of the window.
     int f = daysLeftInFirstMonth;
     int k = 1;
-    while (k < WindowMonths - 1 && e > f + window.lengths[k]) {
-        f += window.lengths[k];
+    int month = window.Next(window.firstMonth);
+    while (k < WindowMonths - 1 && e > f + window.Length(k)) {
+        f += window.Length(k);
+        month = window.Next(month);
         ++k;
     }
-    return LunarCode(window.months[k], e - f);
+    return LunarCode(month, e - f);
 }
 
 std::string LunarMonthName(year_month_day date) {

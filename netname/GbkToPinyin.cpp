@@ -1,11 +1,14 @@
 #include "netname/GbkToPinyin.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "netname/GreekLetterNames.h"
 #include "netname/NumberFormDigits.h"
 #include "netname/PinyinIndex.h"
 #include "netname/PinyinSyllables.h"
+#include "netname/SyllableRecord.h"
 
 namespace qorvane {
 
@@ -51,6 +54,19 @@ void AppendGreekLetter(std::string& out, unsigned char trail, std::int32_t flags
   }
 }
 
+// The syllables as they are written out, upper-cased once instead of letter
+// by letter at every character: the conversion is on the hot path of long texts.
+const std::array<SyllableRecord, kPinyinSyllableCount>& UpperSyllables() {
+  static const std::array<SyllableRecord, kPinyinSyllableCount> upper = [] {
+    std::array<SyllableRecord, kPinyinSyllableCount> table = PinyinSyllables;
+    for (SyllableRecord& record : table) {
+      for (char& letter : record.letters) letter = AsciiUpper(letter);
+    }
+    return table;
+  }();
+  return upper;
+}
+
 void AppendSyllable(std::string& out, unsigned char lead, unsigned char trail, std::int32_t flags) {
   const int position = PinyinIndexPosition(lead, trail);
   const int number = position < 0 ? 0 : PinyinIndex[static_cast<std::size_t>(position)];
@@ -58,8 +74,8 @@ void AppendSyllable(std::string& out, unsigned char lead, unsigned char trail, s
     AppendUnmapped(out, flags);
     return;
   }
-  const std::string_view syllable = PinyinSyllables[static_cast<std::size_t>(number - 1)].Text();
-  AppendUpper(out, (flags & PinyinWhole) ? syllable : syllable.substr(0, 1));
+  const std::string_view syllable = UpperSyllables()[static_cast<std::size_t>(number - 1)].Text();
+  out.append((flags & PinyinWhole) ? syllable : syllable.substr(0, 1));
 }
 
 void AppendDoubleByte(std::string& out, unsigned char lead, unsigned char trail, std::int32_t flags) {
@@ -75,10 +91,14 @@ void AppendDoubleByte(std::string& out, unsigned char lead, unsigned char trail,
 
 std::string GbkToPinyin(std::string_view text, std::int32_t flags, std::int32_t maxLength) {
   std::string out;
-  if (flags < 0) return out;
-  out.reserve(text.size());
+  if (flags < 0 || maxLength <= 0) return out;
+  const auto limit = static_cast<std::size_t>(maxLength);
+  // A whole syllable can be three times as long as its two bytes.
+  out.reserve(std::min(limit, (flags & PinyinWhole) ? 3 * text.size() : text.size()) + 8);
   std::size_t i = 0;
-  while (i < text.size()) {
+  // Converting stops once the result reaches the cut: what would follow is cut
+  // away, so the result is that of converting the whole text.
+  while (i < text.size() && out.size() < limit) {
     const auto b = static_cast<unsigned char>(text[i]);
     // A lead byte only counts as one when a trail byte of 0x40 or more
     // follows it; otherwise it is a character of its own, and so is the
@@ -93,12 +113,8 @@ std::string GbkToPinyin(std::string_view text, std::int32_t flags, std::int32_t 
     if ((flags & PinyinAllBytes) || IsAsciiDigitOrLetter(b)) out.push_back(AsciiUpper(text[i]));
     ++i;
   }
-  // The whole text is converted first; the cut may fall inside a syllable.
-  if (maxLength <= 0) {
-    out.clear();
-  } else if (out.size() > static_cast<std::size_t>(maxLength)) {
-    out.resize(static_cast<std::size_t>(maxLength));
-  }
+  // The cut may fall inside a syllable.
+  if (out.size() > limit) out.resize(limit);
   return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 
@@ -25,9 +26,24 @@ IconvHandle Open(const char* to, const char* from) {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
-// Converts all of `input`. On a byte sequence that cannot be converted it
-// either throws (lenient == false) or writes U+FFFD and skips one byte.
-std::string Convert(std::string_view input, const char* to, const char* from, bool lenient) {
+// What a conversion does at a sequence it cannot convert.
+enum class OnFailure {
+  Throw,
+  ReplaceByte,      // U+FFFD, then go on after one byte (reading GBK)
+  ReplaceCharacter  // '?', then go on after the whole UTF-8 character (writing GBK)
+};
+
+// The length of the UTF-8 sequence that starts with `lead` (1 for a stray byte).
+size_t Utf8SequenceLength(unsigned char lead) {
+  if (lead >= 0xF0) return 4;
+  if (lead >= 0xE0) return 3;
+  if (lead >= 0xC0) return 2;
+  return 1;
+}
+
+// Converts all of `input` on one converter, so that a long text with many
+// characters that need replacing stays as fast as one without.
+std::string Convert(std::string_view input, const char* to, const char* from, OnFailure onFailure) {
   IconvHandle handle = Open(to, from);
   auto cd = static_cast<iconv_t>(handle.get());
   std::string out;
@@ -43,14 +59,21 @@ std::string Convert(std::string_view input, const char* to, const char* from, bo
     if (rc != static_cast<size_t>(-1)) continue;
     if (errno == E2BIG) continue;
     // EILSEQ: invalid or unconvertible sequence; EINVAL: truncated at the end.
-    if (!lenient) {
-      size_t offset = input.size() - inLeft;
-      throw EncodingError(std::string("cannot convert from ") + from + " to " + to +
-                          " at byte " + std::to_string(offset));
+    size_t skip = 1;
+    switch (onFailure) {
+      case OnFailure::Throw:
+        throw EncodingError(std::string("cannot convert from ") + from + " to " + to + " at byte " +
+                            std::to_string(input.size() - inLeft));
+      case OnFailure::ReplaceByte:
+        out.append(kReplacement);
+        break;
+      case OnFailure::ReplaceCharacter:
+        out.push_back('?');
+        skip = std::min(Utf8SequenceLength(static_cast<unsigned char>(*in)), inLeft);
+        break;
     }
-    out.append(kReplacement);
-    ++in;
-    --inLeft;
+    in += skip;
+    inLeft -= skip;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
   }
   return out;
@@ -60,12 +83,16 @@ std::string Convert(std::string_view input, const char* to, const char* from, bo
 
 std::string Utf8ToGbk(std::string_view utf8) {
   if (!IsValidUtf8(utf8)) throw EncodingError("the text is not valid UTF-8");
-  return Convert(utf8, "GBK", "UTF-8", false);
+  return Convert(utf8, "GBK", "UTF-8", OnFailure::Throw);
 }
 
-std::string GbkToUtf8(std::string_view gbk) { return Convert(gbk, "UTF-8", "GBK", false); }
+std::string Utf8ToGbkReplacing(std::string_view utf8) {
+  return Convert(utf8, "GBK", "UTF-8", OnFailure::ReplaceCharacter);
+}
 
-std::string GbkToUtf8Lenient(std::string_view gbk) { return Convert(gbk, "UTF-8", "GBK", true); }
+std::string GbkToUtf8(std::string_view gbk) { return Convert(gbk, "UTF-8", "GBK", OnFailure::Throw); }
+
+std::string GbkToUtf8Lenient(std::string_view gbk) { return Convert(gbk, "UTF-8", "GBK", OnFailure::ReplaceByte); }
 
 bool IsValidUtf8(std::string_view bytes) {
   size_t i = 0;

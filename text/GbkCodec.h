@@ -16,6 +16,11 @@ class EncodingError : public std::runtime_error {
 // character outside GBK (an emoji, say).
 std::string Utf8ToGbk(std::string_view utf8);
 
+// UTF-8 -> GBK bytes, never failing: each character that GBK has no code for,
+// and each malformed UTF-8 sequence, becomes '?'. For writing files that must
+// keep the rest of their text.
+std::string Utf8ToGbkReplacing(std::string_view utf8);
+
 // GBK bytes -> UTF-8. Throws EncodingError for bytes that are not GBK.
 std::string GbkToUtf8(std::string_view gbk);
 
