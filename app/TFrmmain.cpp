@@ -215,7 +215,13 @@ void TFrmmain::BuildMenu() {
     QAction* action = menu->addAction(QString::fromUtf8(command.caption));
     action->setObjectName(QString::fromUtf8(command.objectName));
     action->setToolTip(command.hint ? QString::fromUtf8(command.hint) : DefaultHint(command.caption));
-    if (command.icon) action->setIcon(QIcon(QString::fromUtf8(command.icon)));
+    if (command.icon) {
+      // An icon is first drawn when its menu opens; loading it then keeps the
+      // parsing of twenty SVG files out of the program's start-up.
+      const QString icon = QString::fromUtf8(command.icon);
+      connect(menu, &QMenu::aboutToShow, action, [action, icon] { action->setIcon(QIcon(icon)); },
+              Qt::SingleShotConnection);
+    }
     if (command.handler) {
       auto handler = command.handler;
       connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });

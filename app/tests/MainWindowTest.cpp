@@ -129,6 +129,18 @@ TEST(MainWindow, HintsAreCaptionsWithoutTrailingDots) {
   }
 }
 
+TEST(MainWindow, MenuIconsAreThereWhenTheirMenuOpens) {
+  TFrmmain window(BuiltServices());
+  for (QAction* top : window.menuBar()->actions()) emit top->menu()->aboutToShow();
+  for (const MenuCommand& command : MainMenuCommands()) {
+    if (!command.caption) continue;
+    QAction* action = Action(window, command.objectName);
+    if (command.submenu) emit qobject_cast<QMenu*>(action->parent())->aboutToShow();
+    EXPECT_EQ(action->icon().isNull(), command.icon == nullptr) << command.objectName;
+    if (command.icon) EXPECT_FALSE(action->icon().pixmap(16, 16).isNull()) << command.objectName;
+  }
+}
+
 TEST(MainWindow, EveryControlReachesItsHandler) {
   RecordingMainWindow window;
   for (const MenuCommand& command : MainMenuCommands()) {
