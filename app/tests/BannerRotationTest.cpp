@@ -9,26 +9,13 @@
 #include "app/platform/BrowserPane.h"
 #include "app/platform/GradientPanel.h"
 #include "app/tests/LocalHttpServer.h"
+#include "app/tests/RecordingPane.h"
 
 using namespace qorvane;
 using qorvane::testing::LocalHttpServer;
+using qorvane::testing::RecordingPane;
 
 namespace {
-
-// A pane that records what the window asks of it.
-class RecordingPane : public BrowserPane {
- public:
-  explicit RecordingPane(QWidget* parent) : widget_(new QWidget(parent)) {}
-  QWidget* widget() override { return widget_; }
-  void Navigate(const QString& address) override { addresses.push_back(address.toStdString()); }
-  void SetVisible(bool visible) override { browserVisible = visible; }
-
-  std::vector<std::string> addresses;
-  bool browserVisible = true;
-
- private:
-  QWidget* widget_;
-};
 
 // The list and flag pages as the server hands them out.
 struct ServerPages {

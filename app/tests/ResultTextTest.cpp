@@ -47,18 +47,9 @@ class ResultText : public ::testing::Test {
     SetErrorReportSinkForTesting({});
   }
 
-  void Fill(const QStringList& lines) {
-    window.RzMemo1->clearLines();
-    for (const QString& line : lines) window.RzMemo1->addLine(line);
-  }
-  void Save(const std::filesystem::path& answer) {
-    SetNextFileNameForTesting(QString::fromStdString(answer.string()));
-    window.findChild<QAction*>(QStringLiteral("dxBarButton2"))->trigger();
-  }
-  void Open(const std::filesystem::path& answer) {
-    SetNextFileNameForTesting(QString::fromStdString(answer.string()));
-    window.findChild<QAction*>(QStringLiteral("dxBarButton1"))->trigger();
-  }
+  void Fill(const QStringList& lines) { FillResult(window, lines); }
+  void Save(const std::filesystem::path& answer) { SaveResultAs(window, answer); }
+  void Open(const std::filesystem::path& answer) { OpenResultFrom(window, answer); }
   std::filesystem::path In(const char* name) const { return fixture.dir.path() / name; }
 
   ShellFixture fixture;

@@ -6,6 +6,11 @@
 #include <fstream>
 #include <sstream>
 
+#include <QAction>
+
+#include "app/ResultMemo.h"
+#include "app/TFrmmain.h"
+#include "app/platform/FileDialogs.h"
 #include "app/platform/IniHomePageStore.h"
 
 namespace qorvane::testing {
@@ -43,6 +48,21 @@ void AnswerNextModal(std::function<void(QWidget*)> answer, int turns) {
       AnswerNextModal(answer, turns - 1);  // not open yet: look again on the next turn
     }
   });
+}
+
+void FillResult(TFrmmain& window, const QStringList& lines) {
+  window.RzMemo1->clearLines();
+  for (const QString& line : lines) window.RzMemo1->addLine(line);
+}
+
+void SaveResultAs(TFrmmain& window, const std::filesystem::path& answer) {
+  SetNextFileNameForTesting(QString::fromStdString(answer.string()));
+  window.findChild<QAction*>(QStringLiteral("dxBarButton2"))->trigger();
+}
+
+void OpenResultFrom(TFrmmain& window, const std::filesystem::path& answer) {
+  SetNextFileNameForTesting(QString::fromStdString(answer.string()));
+  window.findChild<QAction*>(QStringLiteral("dxBarButton1"))->trigger();
 }
 
 void WriteFile(const std::filesystem::path& path, const std::string& bytes) {

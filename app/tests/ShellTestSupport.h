@@ -12,6 +12,10 @@
 
 class QWidget;
 
+namespace qorvane {
+class TFrmmain;
+}
+
 namespace qorvane::testing {
 
 // Records every address instead of opening it.
@@ -48,6 +52,12 @@ struct ShellFixture {
 // Runs `answer` on the next modal dialog as soon as it is open (from the
 // event loop of its exec()). Gives up after `turns` turns of the event loop.
 void AnswerNextModal(std::function<void(QWidget*)> answer, int turns = 100);
+
+// The result area of `window` made to hold `lines`, one entry each.
+void FillResult(TFrmmain& window, const QStringList& lines);
+// "保存测算" and "打开记录...", with the file dialog answered by `answer`.
+void SaveResultAs(TFrmmain& window, const std::filesystem::path& answer);
+void OpenResultFrom(TFrmmain& window, const std::filesystem::path& answer);
 
 // Writes bytes to a file.
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);

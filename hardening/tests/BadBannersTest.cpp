@@ -19,25 +19,15 @@
 #include "app/TFrmmain.h"
 #include "app/platform/BrowserPane.h"
 #include "app/tests/LocalHttpServer.h"
+#include "app/tests/RecordingPane.h"
 #include "numbers/tests/NumberDialogDriver.h"
 
 using namespace qorvane;
 using qorvane::testing::LocalHttpServer;
+using qorvane::testing::RecordingPane;
 using qorvane::testing::MessageRecorder;
 
 namespace {
-
-class RecordingPane : public BrowserPane {
- public:
-  explicit RecordingPane(QWidget* parent) : widget_(new QWidget(parent)) {}
-  QWidget* widget() override { return widget_; }
-  void Navigate(const QString& address) override { addresses.push_back(address.toStdString()); }
-  void SetVisible(bool) override {}
-  std::vector<std::string> addresses;
-
- private:
-  QWidget* widget_;
-};
 
 // Answers every request with a 200 header for a long body, then sends that
 // body one byte a second.

@@ -43,18 +43,9 @@ class BadFiles : public ::testing::Test {
   }
   ~BadFiles() override { ResetFileDialogsForTesting(); }
 
-  void Fill(const QStringList& lines) {
-    window.RzMemo1->clearLines();
-    for (const QString& line : lines) window.RzMemo1->addLine(line);
-  }
-  void Save(const std::filesystem::path& answer) {
-    SetNextFileNameForTesting(QString::fromStdString(answer.string()));
-    window.findChild<QAction*>(QStringLiteral("dxBarButton2"))->trigger();
-  }
-  void Open(const std::filesystem::path& answer) {
-    SetNextFileNameForTesting(QString::fromStdString(answer.string()));
-    window.findChild<QAction*>(QStringLiteral("dxBarButton1"))->trigger();
-  }
+  void Fill(const QStringList& lines) { FillResult(window, lines); }
+  void Save(const std::filesystem::path& answer) { SaveResultAs(window, answer); }
+  void Open(const std::filesystem::path& answer) { OpenResultFrom(window, answer); }
   void ClickAries() {
     for (ClickableLabel* label : window.SignLabels) {
       if (label->hint() == QStringLiteral("白羊座")) QTest::mouseClick(label, Qt::LeftButton);
