@@ -6,7 +6,7 @@
 
 #include "cli/ArgumentChecks.h"
 #include "cli/Commands.h"
-#include "cli/SignNames.h"
+#include "signs/SignNames.h"
 #include "cli/UsageError.h"
 #include "content/ContentDb.h"
 #include "content/ExecutableDirectory.h"
