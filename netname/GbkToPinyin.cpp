@@ -60,7 +60,7 @@ const std::array<SyllableRecord, kPinyinSyllableCount>& UpperSyllables() {
   static const std::array<SyllableRecord, kPinyinSyllableCount> upper = [] {
     std::array<SyllableRecord, kPinyinSyllableCount> table = PinyinSyllables;
     for (SyllableRecord& record : table) {
-      for (char& letter : record.letters) letter = AsciiUpper(letter);
+      for (char& letter : record.text) letter = AsciiUpper(letter);
     }
     return table;
   }();

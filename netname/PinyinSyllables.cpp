@@ -74,21 +74,9 @@ constexpr std::string_view kSyllableTexts[kPinyinSyllableCount] = {
     "jv", "qv", "xv", "lv", "nv",
 };
 
-constexpr SyllableRecord ToRecord(std::string_view text) {
-  SyllableRecord record{};
-  record.length = static_cast<std::uint8_t>(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) record.letters[i] = text[i];
-  return record;
-}
-
 constexpr std::array<SyllableRecord, kPinyinSyllableCount> ToRecords() {
   std::array<SyllableRecord, kPinyinSyllableCount> records{};
-  for (int i = 0; i < kPinyinSyllableCount; ++i) {
-    // A syllable longer than six letters would not fit its record; a
-    // constant-evaluated throw turns that into a compile error.
-    if (kSyllableTexts[i].size() > 6) throw "syllable longer than six letters";
-    records[i] = ToRecord(kSyllableTexts[i]);
-  }
+  for (int i = 0; i < kPinyinSyllableCount; ++i) records[i] = SyllableRecord::Of(kSyllableTexts[i]);
   return records;
 }
 

@@ -28,8 +28,8 @@ TEST(PinyinSyllables, AreFourHundredFiveSevenByteRecords) {
   EXPECT_EQ(sizeof PinyinSyllables, 405u * 7u);
   for (const SyllableRecord& record : PinyinSyllables) {
     EXPECT_LE(record.length, 6);
-    ExpectZeroFilledBehindText(record, record.letters, record.length);
-    EXPECT_TRUE(std::all_of(record.letters, record.letters + record.length,
+    ExpectZeroFilledBehindText(record, record.text, record.length);
+    EXPECT_TRUE(std::all_of(record.text, record.text + record.length,
                             [](char c) { return c >= 'a' && c <= 'z'; }))
         << record.Text();
   }
